@@ -33,6 +33,14 @@ std::string PatternBytes(size_t size)
     return data;
 }
 
+void PrintTo(ConversionResult result, std::ostream* out)
+{
+    static const char* const names[] = {"ResultCompleted",        "ResultNoSource",         "ResultNoTarget",
+                                        "ResultSourceUnreadable", "ResultSameFile",         "ResultTargetNotCreated",
+                                        "ResultTargetNotWritten"};
+    *out << (result < sizeof names / sizeof names[0] ? names[result] : "unknown result");
+}
+
 void TempFolderTest::SetUp()
 {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();

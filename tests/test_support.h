@@ -20,6 +20,9 @@ std::string PatternBytes(size_t size);
 std::string ReferenceOutput(const std::string& data, const std::string& title, OutputFormat format,
                             bool appendTerminator);
 
+// Results print as names in failure messages.
+void PrintTo(ConversionResult result, std::ostream* out);
+
 // A fresh, empty folder for each test, removed afterwards.
 class TempFolderTest : public ::testing::Test {
 protected:
