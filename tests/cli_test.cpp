@@ -15,22 +15,6 @@ std::string Quote(const std::string& text)
     return "\"" + text + "\"";
 }
 
-std::string CliPath()
-{
-    std::string path = HEXORIN_CLI_PATH;
-#ifdef _WIN32
-    // Built on Linux, run under Wine: the build tree is on drive Z.
-    if (!path.empty() && path[0] == '/') {
-        path = "Z:" + path;
-        for (char& c : path) {
-            if (c == '/')
-                c = '\\';
-        }
-    }
-#endif
-    return path;
-}
-
 struct CliResult {
     int exitCode;
     std::string out;
@@ -52,7 +36,7 @@ protected:
                   const std::string& stdoutPath = "")
     {
         std::string outPath = stdoutPath.empty() ? PathOf("stdout.txt") : stdoutPath;
-        std::string command = Quote(CliPath()) + " " + arguments;
+        std::string command = Quote(WindowsPath(HEXORIN_CLI_PATH)) + " " + arguments;
         if (!stdinPath.empty())
             command += " < " + Quote(stdinPath);
         command += " > " + Quote(outPath) + " 2> " + Quote(PathOf("stderr.txt"));

@@ -25,6 +25,21 @@ bool FileExists(const std::string& path)
     return fs::exists(fs::symlink_status(path, error));
 }
 
+std::string WindowsPath(const std::string& path)
+{
+#ifdef _WIN32
+    if (!path.empty() && path[0] == '/') {
+        std::string windowsPath = "Z:" + path;
+        for (char& c : windowsPath) {
+            if (c == '/')
+                c = '\\';
+        }
+        return windowsPath;
+    }
+#endif
+    return path;
+}
+
 std::string PatternBytes(size_t size)
 {
     std::string data(size, '\0');
@@ -41,6 +56,16 @@ void PrintTo(ConversionResult result, std::ostream* out)
     *out << (result < sizeof names / sizeof names[0] ? names[result] : "unknown result");
 }
 
+// Removes a test folder even where a test made its contents read-only.
+static void RemoveFolder(const fs::path& path)
+{
+    std::error_code error;
+    fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, error);
+    for (fs::recursive_directory_iterator entry(path, error), end; !error && entry != end; entry.increment(error))
+        fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, error);
+    fs::remove_all(path, error);
+}
+
 void TempFolderTest::SetUp()
 {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -50,16 +75,14 @@ void TempFolderTest::SetUp()
             c = '_';
     }
     fs::path path = fs::temp_directory_path() / name;
-    fs::remove_all(path);
+    RemoveFolder(path);
     fs::create_directories(path);
     folder = path.string();
 }
 
 void TempFolderTest::TearDown()
 {
-    std::error_code error;
-    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, error);
-    fs::remove_all(folder, error);
+    RemoveFolder(folder);
 }
 
 std::string TempFolderTest::PathOf(const std::string& name) const

@@ -12,6 +12,10 @@ std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& data);
 bool FileExists(const std::string& path);
 
+// A path of the build tree as this program must spell it: under Wine the
+// Linux file system is drive Z.
+std::string WindowsPath(const std::string& path);
+
 // size bytes that run through every byte value, so every hex digit shows.
 std::string PatternBytes(size_t size);
 
