@@ -128,7 +128,7 @@ MAIN_CONTROLS = [
     (1009, BUTTON, CHECK, True, "Append NULL/Zero terminator to data", (27, 58, 172, 8)),
 ]
 ABOUT_CONTROLS = [
-    (MINUS_ONE, STATIC, "label", False, NOTE, (70, 10, 106, 52)),
+    (MINUS_ONE, STATIC, "label", False, NOTE, (70, 4, 106, 60)),  # tall enough for all seven lines
     (1009, BUTTON, PUSH, True, "Email Me", (7, 68, 47, 15)),
     (1010, BUTTON, PUSH, True, "Donate", (129, 68, 47, 15)),
     (MINUS_ONE, STATIC, "bitmap", False, 106, (12, 4, 48, 49)),

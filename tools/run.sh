@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Builds hexorin-cli and converts the bundled sample into both formats.
+# Builds Hexorin and opens its window: the 64-bit Windows build under Wine.
+# With no display, it runs on a virtual one and saves pictures of its
+# windows instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
-cmake --preset release >/dev/null
-cmake --build --preset release -j "$(nproc)"
-cli=build/release/hexorin-cli
-"$cli" --title Greeting samples/greeting.txt build/greeting.h
-"$cli" --asm --title Greeting samples/greeting.txt build/greeting.inc
-echo "== build/greeting.h"; cat build/greeting.h; echo
-echo "== build/greeting.inc"; cat build/greeting.inc; echo
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j "$(nproc)" --target hexorin
+
+if [ -n "${DISPLAY:-}" ]; then
+  echo "Starting Hexorin (close its window to end)"
+  build/win64/wine-run.sh build/win64/hexorin.exe
+else
+  echo "No display here: Hexorin runs on a virtual one, and pictures of its windows go to build/screenshots/"
+  bash tools/screenshots.sh build/screenshots
+fi
