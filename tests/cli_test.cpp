@@ -163,6 +163,21 @@ TEST_F(CliTest, WriteErrorsAreReported)
               "hexorin-cli: Error Writing Target File: standard output: No space left on device\n");
 }
 
+// Beyond 4 GiB the size line still holds the exact count; the output goes
+// through a pipe that keeps only its end.
+TEST_F(CliTest, SourceLargerThanFourGiB)
+{
+    const long long size = (1LL << 32) + 5;
+    std::filesystem::resize_file(PathOf("data.bin"), size);  // sparse: the rest reads as zeros
+    std::string command = Quote(HEXORIN_CLI_PATH) + " --asm --no-terminator " + Quote(PathOf("data.bin")) +
+                          " - | tail -c 200 > " + Quote(PathOf("tail.txt"));
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::string tail = ReadWholeFile(PathOf("tail.txt"));
+    const std::string ending = "\tdb 0x00,0x00,0x00,0x00,0x00\r\nOutput_End:\r\nOutput_Size EQU 4294967301";
+    ASSERT_GE(tail.size(), ending.size());
+    EXPECT_EQ(tail.substr(tail.size() - ending.size()), ending);
+}
+
 // Standard input redirected from the very file the target names.
 TEST_F(CliTest, StandardInputIsTheTarget)
 {

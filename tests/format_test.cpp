@@ -47,14 +47,19 @@ TEST_F(OutputFormatTest, UnknownFormatValueIsAssembler)
     EXPECT_EQ(Convert("\xAB", "T", static_cast<OutputFormat>(7), false), "T:\r\n\tdb 0xAB\r\nT_End:\r\nT_Size EQU 1");
 }
 
-// The title goes in unchanged, printf directives and all.
+// The title goes in unchanged: spaces, printf directives, quotes and bytes
+// above 127 alike, and any length the caller gives.
 TEST_F(OutputFormatTest, TitleIsInsertedUnchanged)
 {
-    const std::string title = "my data %s %i \"q\" \xE9";
-    EXPECT_EQ(Convert("\x01", title, FormatCArray, false),
-              "unsigned char " + title + "[] =\r\n{\r\n0x01\r\n};\r\n#define " + title + "_Size 1");
-    EXPECT_EQ(Convert("\x01", title, FormatAssembler, false),
-              title + ":\r\n\tdb 0x01\r\n" + title + "_End:\r\n" + title + "_Size EQU 1");
+    const std::string titles[] = {"A", std::string(49, 'x'), std::string(50, 'y'), "my data", "100%s%n%d%%",
+                                  "\"q\" 'r'", "\xE9t\xE9\xFF"};
+    for (const std::string& title : titles) {
+        SCOPED_TRACE(title);
+        EXPECT_EQ(Convert("\x01", title, FormatCArray, false),
+                  "unsigned char " + title + "[] =\r\n{\r\n0x01\r\n};\r\n#define " + title + "_Size 1");
+        EXPECT_EQ(Convert("\x01", title, FormatAssembler, false),
+                  title + ":\r\n\tdb 0x01\r\n" + title + "_End:\r\n" + title + "_Size EQU 1");
+    }
 }
 
 struct BoundaryCase {

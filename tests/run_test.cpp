@@ -6,6 +6,7 @@
 #ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -187,21 +188,78 @@ ssize_t KeepTail(void* cookie, const char* buffer, size_t size)
     return static_cast<ssize_t>(size);
 }
 
-// A read that fails in the middle of the source is reported, and the partial
-// target is removed.
-TEST_F(RunConversionTest, ReadErrorMidSourceRemovesTarget)
+// A read that fails, at the start of the source or in its middle, is
+// reported, and the partial target is removed.
+TEST_F(RunConversionTest, ReadErrorRemovesTarget)
 {
-    FailingSource failing = {0, 5000};
-    cookie_io_functions_t functions = {ReadUntilFailure, nullptr, nullptr, nullptr};
-    FILE* source = fopencookie(&failing, "r", functions);
-    ASSERT_NE(source, nullptr);
-    settings.sourceStream = source;
-    ConversionOutcome outcome = Run("cookie", PathOf("out.h"));
-    std::fclose(source);
-    EXPECT_EQ(outcome.result, ResultSourceUnreadable);
-    EXPECT_STREQ(outcome.message, "Error Reading Source File");
-    EXPECT_EQ(outcome.systemError, EIO);
-    EXPECT_FALSE(FileExists(PathOf("out.h")));
+    for (size_t limit : {size_t{0}, size_t{1024}, size_t{5000}}) {
+        SCOPED_TRACE(limit);
+        FailingSource failing = {0, limit};
+        cookie_io_functions_t functions = {ReadUntilFailure, nullptr, nullptr, nullptr};
+        FILE* source = fopencookie(&failing, "r", functions);
+        ASSERT_NE(source, nullptr);
+        settings.sourceStream = source;
+        ConversionOutcome outcome = Run("cookie", PathOf("out.h"));
+        std::fclose(source);
+        EXPECT_EQ(outcome.result, ResultSourceUnreadable);
+        EXPECT_STREQ(outcome.message, "Error Reading Source File");
+        EXPECT_EQ(outcome.systemError, EIO);
+        EXPECT_FALSE(FileExists(PathOf("out.h")));
+    }
+}
+
+// Runs the conversion in a child process as the unprivileged user "nobody",
+// so that file permissions hold even when the tests run as root.
+ConversionResult RunAsNobody(const std::string& source, const std::string& target)
+{
+    pid_t child = fork();
+    if (child == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(100);
+        unsigned char buffer[ReadBufferSize];
+        ConversionSettings settings = {source.c_str(), target.c_str(), "", FormatCArray, true, nullptr, nullptr};
+        _exit(RunConversion(settings, buffer).result);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? static_cast<ConversionResult>(WEXITSTATUS(status)) : ResultCompleted;
+}
+
+// A source the user may not read and a target the user may not write fail
+// before anything is written, and the files stay as they were.
+TEST_F(RunConversionTest, PermissionsAreHonoured)
+{
+    if (geteuid() != 0 && getuid() != 65534)
+        GTEST_SKIP() << "needs root to act as another user";
+    fs::permissions(folder, fs::perms::all);  // anyone may look into the test folder
+    WriteWholeFile(PathOf("secret.bin"), "secret");
+    fs::permissions(PathOf("secret.bin"), fs::perms::none);
+    WriteWholeFile(PathOf("readonly.h"), "keep");
+    fs::permissions(PathOf("readonly.h"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::create_directory(PathOf("open"));
+    fs::permissions(PathOf("open"), fs::perms::all);
+
+    EXPECT_EQ(RunAsNobody(PathOf("secret.bin"), PathOf("open/out.h")), ResultSourceUnreadable);
+    EXPECT_FALSE(FileExists(PathOf("open/out.h")));
+    EXPECT_EQ(RunAsNobody(PathOf("data.bin"), PathOf("readonly.h")), ResultTargetNotCreated);
+    EXPECT_EQ(ReadWholeFile(PathOf("readonly.h")), "keep");
+    EXPECT_EQ(RunAsNobody(PathOf("data.bin"), PathOf("open/out.h")), ResultCompleted);
+    EXPECT_EQ(ReadWholeFile(PathOf("open/out.h")), ReferenceOutput(sourceData, "", FormatCArray, true));
+}
+
+// Paths as long as the main window's fields take them (255 characters).
+TEST_F(RunConversionTest, LongestPaths)
+{
+    std::string source = folder + "/";
+    while (source.size() < 200)
+        source += "deep-folder/";
+    fs::create_directories(source);
+    std::string target = source + std::string(255 - source.size(), 't');
+    source += std::string(255 - source.size(), 's');
+    ASSERT_EQ(source.size(), 255u);
+    WriteWholeFile(source, sourceData);
+    EXPECT_EQ(Run(source, target).result, ResultCompleted);
+    EXPECT_EQ(ReadWholeFile(target), ReferenceOutput(sourceData, "", FormatCArray, true));
 }
 
 // A full device fails the writes; the device itself is left alone.

@@ -4,7 +4,9 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make googletest            # native build and tests
+  cmake g++ make googletest python3    # native build and tests
+  clang libclang-rt-14-dev             # sanitizer builds and the fuzzer
+  nasm                                 # assembles the assembler output in the tests
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine64 xvfb xauth fonts-wine imagemagick   # running the Windows build under Wine
 )

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds every preset (Linux, Windows 32-bit,
-# Windows 64-bit) and runs every test: the Linux ones natively, the 64-bit
-# Windows ones under Wine on a virtual display, and a file check of the
-# 32-bit Windows program.
+# Installs what is missing, builds every preset and runs every test: the
+# Linux ones natively and again with AddressSanitizer and
+# UndefinedBehaviorSanitizer (with a minute of fuzzing), the 64-bit Windows
+# ones under Wine on a virtual display, and a file check of the 32-bit
+# Windows program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
 jobs=$(nproc)
 
-for preset in native win32 win64; do
+for preset in native sanitize win32 win64; do
   echo "== build: $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
@@ -18,6 +19,8 @@ done
 status=0
 echo "== test: native"
 ctest --preset native -j "$jobs" || status=1
+echo "== test: sanitize (AddressSanitizer, UndefinedBehaviorSanitizer, fuzzing)"
+ctest --preset sanitize -j "$jobs" || status=1
 echo "== test: win32 (the shipped program, as a file)"
 ctest --preset win32 || status=1
 echo "== test: win64 (under Wine)"
