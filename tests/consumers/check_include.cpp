@@ -1,0 +1,33 @@
+// Linked with an object that NASM assembled from an include hexorin-cli made
+// (symbols Data and Data_End, size Data_Size); proves that the assembler
+// laid down every byte and the right size.
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+extern "C" unsigned char Data[];
+extern "C" unsigned char Data_End[];
+extern "C" unsigned long long DataSizeConstant;
+
+int main(int argc, char** argv)
+{
+    std::vector<unsigned char> expected;
+    FILE* source = argc == 2 ? std::fopen(argv[1], "rb") : nullptr;
+    if (!source)
+        return 2;
+    for (int c; (c = std::fgetc(source)) != EOF;)
+        expected.push_back(static_cast<unsigned char>(c));
+    std::fclose(source);
+    if (HEXORIN_TERMINATOR)
+        expected.push_back(0);
+
+    size_t between = static_cast<size_t>(Data_End - Data);
+    if (between != expected.size() || DataSizeConstant != expected.size() ||
+        std::memcmp(Data, expected.data(), expected.size()) != 0) {
+        std::printf("FAILED: %zu bytes between the labels, size %llu, %zu expected\n", between, DataSizeConstant,
+                    expected.size());
+        return 1;
+    }
+    std::printf("ok: %zu bytes\n", expected.size());
+    return 0;
+}
