@@ -1,7 +1,7 @@
 // Compiled with a header that hexorin-cli made from the file named on the
 // command line (symbol Data); proves that the compiler sees every byte.
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "data.h"
@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     if (HEXORIN_TERMINATOR)
         expected.push_back(0);
 
-    if (Data_Size != expected.size() || std::memcmp(Data, expected.data(), expected.size()) != 0) {
+    if (Data_Size != expected.size() || !std::equal(expected.begin(), expected.end(), Data)) {
         std::printf("FAILED: %zu bytes embedded, %zu expected\n", static_cast<size_t>(Data_Size), expected.size());
         return 1;
     }

@@ -1,8 +1,8 @@
 // Linked with an object that NASM assembled from an include hexorin-cli made
 // (symbols Data and Data_End, size Data_Size); proves that the assembler
 // laid down every byte and the right size.
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 extern "C" unsigned char Data[];
@@ -23,7 +23,7 @@ int main(int argc, char** argv)
 
     size_t between = static_cast<size_t>(Data_End - Data);
     if (between != expected.size() || DataSizeConstant != expected.size() ||
-        std::memcmp(Data, expected.data(), expected.size()) != 0) {
+        !std::equal(expected.begin(), expected.end(), Data)) {
         std::printf("FAILED: %zu bytes between the labels, size %llu, %zu expected\n", between, DataSizeConstant,
                     expected.size());
         return 1;
