@@ -5,21 +5,15 @@
 #include <cstdio>
 #include <vector>
 
+#include "expected_bytes.h"
+
 extern "C" unsigned char Data[];
 extern "C" unsigned char Data_End[];
 extern "C" unsigned long long DataSizeConstant;
 
 int main(int argc, char** argv)
 {
-    std::vector<unsigned char> expected;
-    FILE* source = argc == 2 ? std::fopen(argv[1], "rb") : nullptr;
-    if (!source)
-        return 2;
-    for (int c; (c = std::fgetc(source)) != EOF;)
-        expected.push_back(static_cast<unsigned char>(c));
-    std::fclose(source);
-    if (HEXORIN_TERMINATOR)
-        expected.push_back(0);
+    std::vector<unsigned char> expected = ExpectedBytes(argc, argv);
 
     size_t between = static_cast<size_t>(Data_End - Data);
     if (between != expected.size() || DataSizeConstant != expected.size() ||
