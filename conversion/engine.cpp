@@ -40,16 +40,6 @@ char* PutElements(char* out, const unsigned char* bytes, int count)
     return out;
 }
 
-char* PutFullLineElements(char* out, const unsigned char* bytes)
-{
-    // A constant count lets the compiler unroll the copies.
-    for (int i = 0; i < LineWidth; ++i) {
-        std::memcpy(out, Elements.text[bytes[i]], 8);
-        out += ElementLength;
-    }
-    return out;
-}
-
 char* PutLineEnd(char* out, bool fullLine)
 {
     if (fullLine) {
@@ -62,7 +52,8 @@ char* PutLineEnd(char* out, bool fullLine)
 
 char* PutElementsOfLine(char* out, const unsigned char* bytes, int count)
 {
-    return count == LineWidth ? PutFullLineElements(out, bytes) : PutElements(out, bytes, count);
+    // The constant count of a full line lets the compiler unroll the copies.
+    return count == LineWidth ? PutElements(out, bytes, LineWidth) : PutElements(out, bytes, count);
 }
 
 // C array: every element but the array's first is preceded by a comma, and
