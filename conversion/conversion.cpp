@@ -35,10 +35,9 @@ bool IsEmpty(const char* text)
     return text == nullptr || text[0] == '\0';
 }
 
-ConversionOutcome Failure(ConversionResult result, int systemError)
+ConversionOutcome OutcomeOf(ConversionResult result, int systemError = 0)
 {
-    ConversionOutcome outcome = OutcomeOf(result);
-    outcome.systemError = systemError;
+    ConversionOutcome outcome = {result, OutcomeTexts[result].message, OutcomeTexts[result].caption, systemError};
     return outcome;
 }
 
@@ -101,12 +100,6 @@ ConversionResult WriteTarget(const char* title, OutputFormat format, bool append
 
 }  // namespace
 
-ConversionOutcome OutcomeOf(ConversionResult result)
-{
-    ConversionOutcome outcome = {result, OutcomeTexts[result].message, OutcomeTexts[result].caption, 0};
-    return outcome;
-}
-
 ConversionOutcome RunConversion(const ConversionSettings& settings, unsigned char* readBuffer)
 {
     if (!settings.sourceStream && IsEmpty(settings.sourcePath))
@@ -118,11 +111,11 @@ ConversionOutcome RunConversion(const ConversionSettings& settings, unsigned cha
     if (!source) {
         source = OpenShared(settings.sourcePath, "rb");
         if (!source)
-            return Failure(ResultSourceUnreadable, errno);
+            return OutcomeOf(ResultSourceUnreadable, errno);
         // Opening a directory succeeds on POSIX systems; reading it does not.
         if (IsDirectory(source)) {
             std::fclose(source);
-            return Failure(ResultSourceUnreadable, EISDIR);
+            return OutcomeOf(ResultSourceUnreadable, EISDIR);
         }
         std::setvbuf(source, SourceStreamBuffer, _IOFBF, StreamBufferSize);
     }
@@ -131,7 +124,7 @@ ConversionOutcome RunConversion(const ConversionSettings& settings, unsigned cha
     if (IsSameFile(source, settings.targetStream, settings.targetPath)) {
         if (source != settings.sourceStream)
             std::fclose(source);
-        return Failure(ResultSameFile, 0);
+        return OutcomeOf(ResultSameFile);
     }
 
     FILE* target = settings.targetStream;
@@ -141,7 +134,7 @@ ConversionOutcome RunConversion(const ConversionSettings& settings, unsigned cha
             int error = errno;
             if (source != settings.sourceStream)
                 std::fclose(source);
-            return Failure(ResultTargetNotCreated, error);
+            return OutcomeOf(ResultTargetNotCreated, error);
         }
         std::setvbuf(target, TargetStreamBuffer, _IOFBF, StreamBufferSize);
     }
@@ -163,5 +156,5 @@ ConversionOutcome RunConversion(const ConversionSettings& settings, unsigned cha
         if (result != ResultCompleted && removable)
             std::remove(settings.targetPath);
     }
-    return result == ResultCompleted ? OutcomeOf(result) : Failure(result, systemError);
+    return OutcomeOf(result, systemError);
 }

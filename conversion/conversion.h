@@ -54,7 +54,4 @@ struct ConversionOutcome {
 // readBuffer must hold ReadBufferSize bytes.
 ConversionOutcome RunConversion(const ConversionSettings& settings, unsigned char* readBuffer);
 
-// The text and caption of a result, as RunConversion reports it.
-ConversionOutcome OutcomeOf(ConversionResult result);
-
 #endif

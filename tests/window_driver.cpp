@@ -42,7 +42,7 @@ static BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam)
     return TRUE;
 }
 
-HWND FindDialog(DWORD processId, const char* caption)
+static HWND FindDialog(DWORD processId, const char* caption)
 {
     DialogSearch search = {processId, caption, nullptr, 0};
     EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));

@@ -15,8 +15,6 @@ HANDLE StartProgram(const std::string& path, DWORD* processId);
 // A top-level dialog (class "#32770") of the process with exactly this
 // caption, waited for; null when none shows up in time.
 HWND WaitForDialog(DWORD processId, const char* caption, int milliseconds = WaitMilliseconds);
-// Without waiting; null when there is none.
-HWND FindDialog(DWORD processId, const char* caption);
 int CountDialogs(DWORD processId, const char* caption);
 // Waits until the window is gone; false on time-out.
 bool WaitForWindowToClose(HWND window, int milliseconds = WaitMilliseconds);
